@@ -6,8 +6,8 @@ std::string portText(int portIndex) {
 
 std::string buildAddCommand(int portIndex, const std::string& nodeAddress) {
     const std::string port = portText(portIndex);
-    return "netsh interface portproxy add v4tov4 listenport=" + port +
-           " connectaddress=" + nodeAddress + " connectport=" + port;
+    return "netsh interface portproxy add v4tov4 listenport=" + port + " connectaddress=" + nodeAddress +
+           " connectport=" + port;
 }
 
 std::string buildDeleteCommand(int portIndex) {

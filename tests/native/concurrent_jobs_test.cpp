@@ -18,8 +18,8 @@ namespace {
 // What each job did, shared by all job threads.
 struct JobLog {
     std::mutex lock;
-    std::map<int, std::vector<std::string>> perJob;   // job number -> its commands
-    std::map<int, std::string> boxes;                 // job number -> its box title
+    std::map<int, std::vector<std::string>> perJob;  // job number -> its commands
+    std::map<int, std::string> boxes;                // job number -> its box title
 };
 
 JobLog* jobLog = nullptr;

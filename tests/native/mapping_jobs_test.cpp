@@ -50,11 +50,10 @@ void recordError(const std::string& text, const std::string& title) {
     recording->events.push_back("error " + title + " " + text);
 }
 
-const JobPlatform kRecordingPlatform = {recordCommand, recordRead, recordDone, recordError,
-                                        isGbkLeadByte};
+const JobPlatform kRecordingPlatform = {recordCommand, recordRead, recordDone, recordError, isGbkLeadByte};
 
 class MappingJobs : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { recording = &rec; }
     void TearDown() override { recording = nullptr; }
 
@@ -89,7 +88,9 @@ protected:
 
 TEST_F(MappingJobs, MapJobDeletesThenReadsOnceThenAddsThenSaysDone) {
     runMapJob(kRecordingPlatform);
-    const auto expected = join({deletePass(), {"read"}, addPass("192.168.30.10"),
+    const auto expected = join({deletePass(),
+                                {"read"},
+                                addPass("192.168.30.10"),
                                 {std::string("done ") + kMapJobTitle + " " + kMapJobDoneText}});
     EXPECT_EQ(rec.events, expected);
 }
@@ -107,7 +108,9 @@ TEST_F(MappingJobs, MapJobUsesOneCopyOfTheAddressForAllTenAdds) {
     rec.changeAfterCommand = 13;  // changed during the add pass: too late for this job
     rec.changedAddress = "10.9.9.9";
     runMapJob(kRecordingPlatform);
-    const auto expected = join({deletePass(), {"read"}, addPass("192.168.30.10"),
+    const auto expected = join({deletePass(),
+                                {"read"},
+                                addPass("192.168.30.10"),
                                 {std::string("done ") + kMapJobTitle + " " + kMapJobDoneText}});
     EXPECT_EQ(rec.events, expected);
 }
@@ -117,20 +120,22 @@ TEST_F(MappingJobs, MapJobRunsEmptyAndBlankAddressesUnchanged) {
         rec = Recording();
         rec.boxAddress = address;
         runMapJob(kRecordingPlatform);
-        const auto expected = join({deletePass(), {"read"}, addPass(address),
+        const auto expected = join({deletePass(),
+                                    {"read"},
+                                    addPass(address),
                                     {std::string("done ") + kMapJobTitle + " " + kMapJobDoneText}});
         EXPECT_EQ(rec.events, expected) << "address [" << address << "]";
     }
 }
 
 TEST_F(MappingJobs, MapJobPutsNoUnsafeAddressIntoACommand) {
-    for (const std::string address : {"1.2.3.4 & del x", "1.2.3.4|calc", "%COMSPEC%", "a\nb",
-                                      "\xBD\xDA\"x\"", "1.2.3.4!", "^", "<", ">"}) {
+    for (const std::string address : {"1.2.3.4 & del x", "1.2.3.4|calc", "%COMSPEC%", "a\nb", "\xBD\xDA\"x\"",
+                                      "1.2.3.4!", "^", "<", ">"}) {
         rec = Recording();
         rec.boxAddress = address;
         runMapJob(kRecordingPlatform);
-        const auto expected = join({deletePass(), {"read"},
-                                    {std::string("error ") + kMapJobTitle + " " + kUnsafeAddressText}});
+        const auto expected =
+            join({deletePass(), {"read"}, {std::string("error ") + kMapJobTitle + " " + kUnsafeAddressText}});
         EXPECT_EQ(rec.events, expected) << "address [" << address << "]";
     }
 }

@@ -22,8 +22,7 @@ TEST(PortRules, AddCommandTakesTheAddressByteForByte) {
         {9, "10.0.0.1",
          "netsh interface portproxy add v4tov4 listenport=31409 connectaddress=10.0.0.1 "
          "connectport=31409"},
-        {0, "",
-         "netsh interface portproxy add v4tov4 listenport=31400 connectaddress= connectport=31400"},
+        {0, "", "netsh interface portproxy add v4tov4 listenport=31400 connectaddress= connectport=31400"},
         {0, " 192.168.30.10 ",
          "netsh interface portproxy add v4tov4 listenport=31400 connectaddress= 192.168.30.10  "
          "connectport=31400"},

@@ -8,7 +8,7 @@
 #include "tests/wine/wine_test_support.h"
 
 class CommandRunnerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { resetStandIn(); }
 };
 

@@ -27,7 +27,7 @@ bool windowGone(void* context) {
 }
 
 class JobThreads : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetStandIn();
         box = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_AUTOHSCROLL, 0, 0, 144, 48, nullptr, nullptr,
@@ -47,7 +47,7 @@ protected:
         if (wait.box == nullptr) {
             return {};
         }
-        const BoxContents contents = readBox(wait.box);
+        BoxContents contents = readBox(wait.box);
         pressOk(wait.box);
         EXPECT_TRUE(pumpUntil(windowGone, wait.box, 5000));
         return contents;

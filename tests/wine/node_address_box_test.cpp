@@ -33,7 +33,7 @@ Read readFromWorker() {
 }
 
 class NodeAddressBox : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         box = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_AUTOHSCROLL, 0, 0, 144, 48, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);

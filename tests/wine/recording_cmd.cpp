@@ -44,8 +44,8 @@ int main() {
     STARTUPINFOA startup;
     GetStartupInfoA(&startup);
     char flags[64];
-    std::snprintf(flags, sizeof flags, "flags=%lu show=%u", static_cast<unsigned long>(startup.dwFlags),
-                  static_cast<unsigned>(startup.wShowWindow));
+    (void)std::snprintf(flags, sizeof flags, "flags=%lu show=%u", static_cast<unsigned long>(startup.dwFlags),
+                        static_cast<unsigned>(startup.wShowWindow));
 
     appendRecord(recordFile, "begin " + std::string(flags) + " " + line);
     const std::string delay = environmentText("VESK_STANDIN_DELAY");
