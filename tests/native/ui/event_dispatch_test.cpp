@@ -8,9 +8,15 @@ namespace {
 
 std::string calls;
 
-void onCreated() { calls += "created "; }
-void onFirst() { calls += "first "; }
-void onSecond() { calls += "second "; }
+void onCreated() {
+    calls += "created ";
+}
+void onFirst() {
+    calls += "first ";
+}
+void onSecond() {
+    calls += "second ";
+}
 
 const EventEntry kTable[] = {
     {kMainWindowSource, EventKind::Created, onCreated},
@@ -31,8 +37,8 @@ TEST(EventDispatch, RunsTheHandlerOfTheMatchingEntryOnly) {
         {kMainWindowSource, EventKind::Created, true, "created "},
         {100, EventKind::Clicked, true, "first "},
         {110, EventKind::Clicked, true, "second "},
-        {120, EventKind::Clicked, false, ""},               // no entry for this control
-        {100, EventKind::Created, false, ""},               // a source with another event
+        {120, EventKind::Clicked, false, ""},  // no entry for this control
+        {100, EventKind::Created, false, ""},  // a source with another event
         {kMainWindowSource, EventKind::Clicked, false, ""},
     };
     for (const auto& c : cases) {

@@ -58,8 +58,7 @@ int chosenEntry(const std::vector<unsigned char>& file, int wanted) {
     return file[image.offset];
 }
 
-const std::vector<EntrySpec> kWindowIcon = {
-    {16, 32, 70}, {24, 32, 305}, {32, 32, 621}, {64, 32, 1009}};
+const std::vector<EntrySpec> kWindowIcon = {{16, 32, 70}, {24, 32, 305}, {32, 32, 621}, {64, 32, 1009}};
 
 }  // namespace
 

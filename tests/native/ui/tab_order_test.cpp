@@ -47,14 +47,14 @@ TEST(TabOrder, FullCircleForwardAndBackward) {
         place = tabOrderStep(all, kTabOrderLength, place, false);
         forward[i] = kTabOrder[place];
     }
-    const int expectedForward[] = {kDeleteButtonId, kAddressBoxId, kNotesBoxId,
-                                   kPortCheckButtonId, kMapButtonId};
+    const int expectedForward[] = {kDeleteButtonId, kAddressBoxId, kNotesBoxId, kPortCheckButtonId,
+                                   kMapButtonId};
     for (int i = 0; i < kTabOrderLength; ++i) {
         EXPECT_EQ(forward[i], expectedForward[i]) << "step " << i;
     }
     place = 0;
-    const int expectedBackward[] = {kPortCheckButtonId, kNotesBoxId, kAddressBoxId,
-                                    kDeleteButtonId, kMapButtonId};
+    const int expectedBackward[] = {kPortCheckButtonId, kNotesBoxId, kAddressBoxId, kDeleteButtonId,
+                                    kMapButtonId};
     for (int i = 0; i < kTabOrderLength; ++i) {
         place = tabOrderStep(all, kTabOrderLength, place, true);
         EXPECT_EQ(kTabOrder[place], expectedBackward[i]) << "step " << i;
