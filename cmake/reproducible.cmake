@@ -16,4 +16,9 @@ if(WIN32)
   add_compile_options($<${_vesk_release}:-ffunction-sections> $<${_vesk_release}:-fdata-sections>)
   add_link_options($<${_vesk_release}:-Wl,--gc-sections> $<${_vesk_release}:-s>)
   unset(_vesk_release)
+
+  # A GUI program has no console, so the default terminate handler's message (which drags
+  # in the C++ demangler and printf, about 75 KB) goes nowhere: terminate calls abort()
+  # directly, as that handler does after printing.
+  add_link_options($<$<BOOL:$<TARGET_PROPERTY:WIN32_EXECUTABLE>>:-Wl,--defsym,__ZN9__gnu_cxx27__verbose_terminate_handlerEv=_abort>)
 endif()
