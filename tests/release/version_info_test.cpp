@@ -36,9 +36,9 @@ bool checkFixedInfo(std::vector<char>& block) {
               fixed->dwFileVersionLS == 0 && fixed->dwProductVersionMS == 0x00010000 &&
               fixed->dwProductVersionLS == 0 && fixed->dwFileType == VFT_APP &&
               (fixed->dwFileFlags & fixed->dwFileFlagsMask) == 0;
-    std::printf("%s: fixed info signature %08lx version %08lx.%08lx type %lu flags %lx\n",
-                ok ? "ok" : "FAIL", fixed->dwSignature, fixed->dwFileVersionMS,
-                fixed->dwFileVersionLS, fixed->dwFileType, fixed->dwFileFlags);
+    std::printf("%s: fixed info signature %08lx version %08lx.%08lx type %lu flags %lx\n", ok ? "ok" : "FAIL",
+                fixed->dwSignature, fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwFileType,
+                fixed->dwFileFlags);
     return ok;
 }
 
@@ -65,13 +65,14 @@ int main(int argc, char** argv) {
     // The string table the properties show is the one the first translation names.
     WORD* translation = nullptr;
     UINT size = 0;
-    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
-                        reinterpret_cast<void**>(&translation), &size) || size < 4) {
+    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                        &size) ||
+        size < 4) {
         std::printf("FAIL: no translation\n");
         return 1;
     }
     char table[32];
-    std::snprintf(table, sizeof table, "%04x%04x", translation[0], translation[1]);
+    (void)std::snprintf(table, sizeof table, "%04x%04x", translation[0], translation[1]);
     std::printf("translation %s\n", table);
 
     for (const ExpectedValue& value : kExpected) {
