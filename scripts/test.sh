@@ -27,3 +27,6 @@ ctest --preset win32
 
 echo "== static checks"
 bash scripts/lint.sh
+
+echo "== reproducible build"
+bash scripts/check-reproducible.sh
