@@ -30,13 +30,12 @@ void MainWindow_OnCommand(HWND, int id, HWND control, UINT notifyCode) {
 }
 
 // The node address box is black on white; other boxes keep their usual colours.
-HBRUSH MainWindow_OnCtlColorEdit(HWND hwnd, HDC dc, HWND box, int type) {
+HBRUSH MainWindow_OnCtlColorEdit(HWND hwnd, HDC dc, HWND box, int) {
     const HBRUSH brush = addressBoxColors(box, dc);
     if (brush != nullptr) {
         return brush;
     }
     return FORWARD_WM_CTLCOLOREDIT(hwnd, dc, box, DefWindowProcA);
-    (void)type;
 }
 
 // Remembers the focused control as the window loses activation.

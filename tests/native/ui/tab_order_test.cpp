@@ -8,27 +8,28 @@ namespace {
 
 struct StepCase {
     const char* what;
-    bool candidate[5];
     int current;
-    bool backward;
     int expected;
+    bool backward;
+    bool candidate[5];
 };
 
+// Each row: from which place, to which place, backward or not, which places are candidates.
 // Places: 0 map button, 1 delete button, 2 address box, 3 notes box, 4 port-check button.
 const StepCase kCases[] = {
-    {"forward from the map button", {1, 1, 1, 1, 1}, 0, false, 1},
-    {"forward from the address box to the notes box", {1, 1, 1, 1, 1}, 2, false, 3},
-    {"forward wraps from the last to the first", {1, 1, 1, 1, 1}, 4, false, 0},
-    {"backward from the first wraps to the last", {1, 1, 1, 1, 1}, 0, true, 4},
-    {"backward from the notes box", {1, 1, 1, 1, 1}, 3, true, 2},
-    {"forward skips a disabled control", {1, 0, 1, 1, 1}, 0, false, 2},
-    {"backward skips hidden controls and wraps", {0, 1, 1, 1, 0}, 1, true, 3},
-    {"forward from a control that is no candidate itself", {1, 1, 0, 1, 1}, 2, false, 3},
-    {"the only candidate stays where it is", {0, 0, 1, 0, 0}, 2, false, 2},
-    {"no candidate at all", {0, 0, 0, 0, 0}, 1, false, -1},
-    {"the only candidate is elsewhere", {0, 0, 0, 0, 1}, 1, true, 4},
-    {"outside the order", {1, 1, 1, 1, 1}, -1, false, -1},
-    {"past the end of the order", {1, 1, 1, 1, 1}, 5, true, -1},
+    {"forward from the map button", 0, 1, false, {1, 1, 1, 1, 1}},
+    {"forward from the address box to the notes box", 2, 3, false, {1, 1, 1, 1, 1}},
+    {"forward wraps from the last to the first", 4, 0, false, {1, 1, 1, 1, 1}},
+    {"backward from the first wraps to the last", 0, 4, true, {1, 1, 1, 1, 1}},
+    {"backward from the notes box", 3, 2, true, {1, 1, 1, 1, 1}},
+    {"forward skips a disabled control", 0, 2, false, {1, 0, 1, 1, 1}},
+    {"backward skips hidden controls and wraps", 1, 3, true, {0, 1, 1, 1, 0}},
+    {"forward from a control that is no candidate itself", 2, 3, false, {1, 1, 0, 1, 1}},
+    {"the only candidate stays where it is", 2, 2, false, {0, 0, 1, 0, 0}},
+    {"no candidate at all", 1, -1, false, {0, 0, 0, 0, 0}},
+    {"the only candidate is elsewhere", 1, 4, true, {0, 0, 0, 0, 1}},
+    {"outside the order", -1, -1, false, {1, 1, 1, 1, 1}},
+    {"past the end of the order", 5, -1, true, {1, 1, 1, 1, 1}},
 };
 
 }  // namespace
