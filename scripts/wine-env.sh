@@ -6,12 +6,19 @@ export WINEARCH=win32
 export LC_ALL=zh_CN.UTF-8
 export WINEDEBUG="${WINEDEBUG:--all}"
 
-# Makes the prefix on first use; no Mono or Gecko installer is wanted.
+# Makes the prefix on first use; no Mono or Gecko installer is wanted. Windows are not
+# left to a window manager: without one (Xvfb), Wine would wait about a second for each
+# destroyed window to be unmapped, and closing the program would lag.
 ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1
     wineserver --wait
+  fi
+  if [ ! -f "$WINEPREFIX/.vesk-unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver --wait
+    touch "$WINEPREFIX/.vesk-unmanaged"
   fi
 }
 
