@@ -73,6 +73,14 @@ class MappingJobs : public ::testing::Test {
         return events;
     }
 
+    // What a map job that went well does, for this address.
+    static std::vector<std::string> successfulMapJob(const std::string& address) {
+        return join({deletePass(),
+                     {"read"},
+                     addPass(address),
+                     {std::string("done ") + kMapJobTitle + " " + kMapJobDoneText}});
+    }
+
     static std::vector<std::string> join(std::initializer_list<std::vector<std::string>> parts) {
         std::vector<std::string> all;
         for (const auto& part : parts) {
@@ -88,11 +96,7 @@ class MappingJobs : public ::testing::Test {
 
 TEST_F(MappingJobs, MapJobDeletesThenReadsOnceThenAddsThenSaysDone) {
     runMapJob(kRecordingPlatform);
-    const auto expected = join({deletePass(),
-                                {"read"},
-                                addPass("192.168.30.10"),
-                                {std::string("done ") + kMapJobTitle + " " + kMapJobDoneText}});
-    EXPECT_EQ(rec.events, expected);
+    EXPECT_EQ(rec.events, successfulMapJob("192.168.30.10"));
 }
 
 TEST_F(MappingJobs, MapJobTakesTheAddressAsItStandsAfterTheDeletePass) {
@@ -108,11 +112,7 @@ TEST_F(MappingJobs, MapJobUsesOneCopyOfTheAddressForAllTenAdds) {
     rec.changeAfterCommand = 13;  // changed during the add pass: too late for this job
     rec.changedAddress = "10.9.9.9";
     runMapJob(kRecordingPlatform);
-    const auto expected = join({deletePass(),
-                                {"read"},
-                                addPass("192.168.30.10"),
-                                {std::string("done ") + kMapJobTitle + " " + kMapJobDoneText}});
-    EXPECT_EQ(rec.events, expected);
+    EXPECT_EQ(rec.events, successfulMapJob("192.168.30.10"));
 }
 
 TEST_F(MappingJobs, MapJobRunsEmptyAndBlankAddressesUnchanged) {
@@ -120,11 +120,7 @@ TEST_F(MappingJobs, MapJobRunsEmptyAndBlankAddressesUnchanged) {
         rec = Recording();
         rec.boxAddress = address;
         runMapJob(kRecordingPlatform);
-        const auto expected = join({deletePass(),
-                                    {"read"},
-                                    addPass(address),
-                                    {std::string("done ") + kMapJobTitle + " " + kMapJobDoneText}});
-        EXPECT_EQ(rec.events, expected) << "address [" << address << "]";
+        EXPECT_EQ(rec.events, successfulMapJob(address)) << "address [" << address << "]";
     }
 }
 
