@@ -1,0 +1,12 @@
+// Waiting for something that another process does, without fixed sleeps where possible.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+// Polls every 10 ms until `ready` holds or `timeoutMs` has passed; true when it held.
+bool waitFor(const std::function<bool()>& ready, DWORD timeoutMs);
+
+// Milliseconds from a monotonic clock with sub-millisecond resolution.
+double nowMs();
