@@ -111,8 +111,14 @@ int endRunningOnce(const TestFolder& folder, DWORD programPid) {
         if (process == nullptr) {
             continue;
         }
-        if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
-            note("ending leftover process %lu %s", pid, imagePath(pid).c_str());
+        // Wine can leave a process whose parent ended while creating it signalled yet
+        // "still active"; such an entry keeps the Wine server alive until it is ended.
+        DWORD exitCode = 0;
+        const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+        const bool stuck = !running && GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE;
+        if (running || stuck) {
+            note("ending leftover process %lu %s%s", pid, imagePath(pid).c_str(),
+                 stuck ? " (stuck in creation)" : "");
             TerminateProcess(process, 99);
             WaitForSingleObject(process, 2000);
             ++ended;

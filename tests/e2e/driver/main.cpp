@@ -1,8 +1,10 @@
 // e2e_driver <case> <program>: starts the program under test in a fresh folder, works it
 // from outside as a user and Windows would, and exits 0 when every check held.
+// e2e_driver bench <program>: one run of the benchmark's figures.
 #include <cstdio>
 #include <cstring>
 
+#include "bench.h"
 #include "cases.h"
 #include "checks.h"
 #include "session.h"
@@ -39,7 +41,7 @@ const Case kCases[] = {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::printf("usage: e2e_driver <case> <program.exe>\ncases:");
+        std::printf("usage: e2e_driver <case>|bench <program.exe>\ncases:");
         for (const Case& c : kCases) {
             std::printf(" %s", c.name);
         }
@@ -47,6 +49,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     setProgramPath(argv[2]);
+    if (std::strcmp(argv[1], "bench") == 0) {
+        return runBenchmark();
+    }
     for (const Case& c : kCases) {
         if (std::strcmp(c.name, argv[1]) == 0) {
             note("case %s", c.name);

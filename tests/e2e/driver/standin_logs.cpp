@@ -49,7 +49,8 @@ std::vector<NetshEvent> readNetshLog(const TestFolder& folder) {
     for (const std::string& line : fileLines(folder, kNetshLogName)) {
         const std::vector<std::string> f = tabFields(line, 6);
         if (f.size() == 6) {
-            events.push_back({f[0], number(f[1]), number(f[2]), std::atoi(f[3].c_str()), f[4], f[5]});
+            events.push_back(
+                {f[0], number(f[1]), std::atof(f[2].c_str()), std::atoi(f[3].c_str()), f[4], f[5]});
         }
     }
     return events;

@@ -13,7 +13,7 @@
 struct NetshEvent {
     std::string kind;  // "start" or "end"
     DWORD pid = 0;
-    DWORD tick = 0;
+    double timeMs = 0;  // the shared performance counter, as nowMs() reads it
     int exitCode = 0;
     std::string folder;     // its working folder
     std::string arguments;  // its command line after the program name

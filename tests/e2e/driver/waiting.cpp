@@ -1,5 +1,7 @@
 #include "waiting.h"
 
+#include "standin_files.h"
+
 bool waitFor(const std::function<bool()>& ready, DWORD timeoutMs) {
     const double deadline = nowMs() + timeoutMs;
     for (;;) {
@@ -14,12 +16,5 @@ bool waitFor(const std::function<bool()>& ready, DWORD timeoutMs) {
 }
 
 double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    return clockMs();
 }

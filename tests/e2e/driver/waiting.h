@@ -8,5 +8,5 @@
 // Polls every 10 ms until `ready` holds or `timeoutMs` has passed; true when it held.
 bool waitFor(const std::function<bool()>& ready, DWORD timeoutMs);
 
-// Milliseconds from a monotonic clock with sub-millisecond resolution.
+// Milliseconds of the performance counter, the clock the stand-ins log with.
 double nowMs();

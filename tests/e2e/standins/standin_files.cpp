@@ -21,6 +21,14 @@ std::string currentFolder() {
     return std::string(path, length);
 }
 
+double clockMs() {
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
 HANDLE lockFolder(const std::string& folder) {
     // Mutex names may not hold backslashes; the folder's own characters make it unique.
     std::string name = "VeskE2E-";

@@ -11,6 +11,10 @@ std::string ownFolder();
 
 std::string currentFolder();
 
+// Milliseconds of the performance counter, which every process of the machine shares, so
+// the driver can set a stand-in's times against its own.
+double clockMs();
+
 // A named mutex per folder, so every process that works in that folder takes the same
 // lock. A holder that was killed leaves the mutex abandoned, which still grants it.
 HANDLE lockFolder(const std::string& folder);
